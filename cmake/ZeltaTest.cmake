@@ -1,0 +1,18 @@
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+# zelta_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
+# Builds one GoogleTest executable and registers its cases with CTest. GUI tests get a headless Qt platform.
+function(zelta_add_test name)
+    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    if(ARG_GUI)
+        target_link_libraries(${name} PRIVATE GTest::gtest)
+        set(env "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu")
+    else()
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+        set(env "")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()

@@ -45,8 +45,10 @@ QChar TypedCharacter(const QKeyEvent& event) {
 
 QFont DesignFont(int pixelHeight) {
     static const bool mapped = [] {
+        // Liberation Sans is close to the designed family's widths, so the longest result line still fits
+        // the page; DejaVu Sans, wider, is the fall-back.
         QFont::insertSubstitutions(QString::fromLatin1(kDesignFamily),
-                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
         return true;
     }();
     (void)mapped;
@@ -150,6 +152,14 @@ TStringGrid::TStringGrid(int columns, int rows, QWidget* parent) : QTableWidget(
     if (rowCount() > 0) {
         setCurrentCell(0, 0);
     }
+}
+
+void TStringGrid::changeEvent(QEvent* event) {
+    // The header row is a row of the grid: it is written in the grid's own font.
+    if (event->type() == QEvent::FontChange) {
+        horizontalHeader()->setFont(font());
+    }
+    QTableWidget::changeEvent(event);
 }
 
 void TStringGrid::SetRowCount(int rows) {

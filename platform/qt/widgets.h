@@ -82,6 +82,9 @@ public:
     // current and is scrolled into view by the least amount.
     int Row() const { return currentRow() + 1; }
     void SetRow(int row);
+
+protected:
+    void changeEvent(QEvent* event) override;
 };
 
 }  // namespace zelta::qt

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -149,6 +150,7 @@ TEST(TForm1Grid, IsSizedToItsColumnsAndFourRows) {
     for (int row = 0; row <= 3; ++row) {
         EXPECT_EQ(grid->RowHeight(row), 25) << row;
     }
+    EXPECT_EQ(grid->horizontalHeader()->font().pixelSize(), 16);  // the header row is in the grid's font
     EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(grid->selectionMode(), QAbstractItemView::ContiguousSelection);
     EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);

@@ -172,6 +172,7 @@ TEST_F(PagesTest, StarRefusalIsRedAndASuccessTurnsTheLineBack) {
     ClickQuietly(form->Button1);
     EXPECT_EQ(form->Label7->Caption(), kPowerExceeded);
     EXPECT_EQ(form->Label7->FontColor(), kRed);
+    EXPECT_LT(form->Label7->geometry().right(), form->v1->width());  // the longest line still fits the page
 
     SetCounts(1, 0, 0, 0);
     ClickQuietly(form->Button1);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/number_text.h"
+#include "tests/platform/comma_locale.h"
 
 namespace zelta {
 namespace {
@@ -150,22 +151,12 @@ TEST(FormatLength, WritesWhateverSeparatorsTheLocaleHas) {
 // The window's toolkit switches the C library to the user's locale at start-up; only the separators passed in
 // may show. Runs only where a locale with a decimal comma is installed.
 TEST(FormatLength, IgnoresTheProcessLocale) {
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    const char* commaLocale = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "ru_RU.UTF-8", "fr_FR.UTF-8", "de_DE.utf8", "ru_RU.utf8"}) {
-        if (std::setlocale(LC_ALL, name) != nullptr) {
-            commaLocale = name;
-            break;
-        }
-    }
-    if (commaLocale == nullptr) {
+    const test::CommaLocale locale;
+    if (locale.Name().empty()) {
         GTEST_SKIP() << "no locale with a decimal comma is installed";
     }
-    const std::string fixed = FormatLength(3333.33325f, kPointComma);
-    const std::string general = FormatLength(123456789.0f, kPointComma);
-    std::setlocale(LC_ALL, previous.c_str());
-    EXPECT_EQ(fixed, "3,333.33") << commaLocale;
-    EXPECT_EQ(general, "1.2345679E8") << commaLocale;
+    EXPECT_EQ(FormatLength(3333.33325f, kPointComma), "3,333.33") << locale.Name();
+    EXPECT_EQ(FormatLength(123456789.0f, kPointComma), "1.2345679E8") << locale.Name();
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/number_text.h"
+#include "tests/platform/comma_locale.h"
 
 namespace zelta {
 namespace {
@@ -237,24 +238,13 @@ TEST(TextToFloat, TakesAnySingleCharacterAsDecimalSeparator) {
 // The window's toolkit switches the C library to the user's locale at start-up; a comma there must not change
 // how a field is read. Runs only where such a locale is installed.
 TEST(TextToFloat, IgnoresTheProcessLocale) {
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    const char* commaLocale = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "ru_RU.UTF-8", "fr_FR.UTF-8", "de_DE.utf8", "ru_RU.utf8"}) {
-        if (std::setlocale(LC_ALL, name) != nullptr) {
-            commaLocale = name;
-            break;
-        }
-    }
-    if (commaLocale == nullptr) {
+    const test::CommaLocale locale;
+    if (locale.Name().empty()) {
         GTEST_SKIP() << "no locale with a decimal comma is installed";
     }
-    const long double point = TextToFloat("0.1", ".");
-    const long double comma = TextToFloat("0,1", ",");
-    std::string refusedWithPoint = ConversionMessage("0.1", ",");
-    std::setlocale(LC_ALL, previous.c_str());
-    EXPECT_TRUE(SameValue(point, 0xc.ccccccccccccccdp-7L)) << commaLocale;
-    EXPECT_TRUE(SameValue(comma, 0xc.ccccccccccccccdp-7L)) << commaLocale;
-    EXPECT_EQ(refusedWithPoint, "'0.1' is not a valid floating point value") << commaLocale;
+    EXPECT_TRUE(SameValue(TextToFloat("0.1", "."), 0xc.ccccccccccccccdp-7L)) << locale.Name();
+    EXPECT_TRUE(SameValue(TextToFloat("0,1", ","), 0xc.ccccccccccccccdp-7L)) << locale.Name();
+    EXPECT_EQ(ConversionMessage("0.1", ","), "'0.1' is not a valid floating point value") << locale.Name();
 }
 
 // A field holds at most 32767 characters; the longest texts convert or fail in linear time.

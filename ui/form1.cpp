@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include "core/core.h"
@@ -86,6 +87,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), separators_(qt::ReadSystemSep
     CreateChainPage();
     SetUpChainGrid();
     SetTabOrder();
+    SetUpKeyboardAccess();
     ConnectHandlers();
     show();
 }
@@ -180,6 +182,27 @@ void TForm1::SetTabOrder() {
     QWidget::setTabOrder(StringGrid1, Button3);
     QWidget::setTabOrder(Button3, Edit4);
     QWidget::setTabOrder(Edit4, Button4);
+}
+
+// What the keyboard alone needs beyond the Tab order. Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever
+// the focus is: left to the page control, the chord would be taken as a key by the typing fields and the
+// drop-down lists. The kind chooser is passed by Tab, so Alt+Down in the length field, the key that opens a
+// drop-down list, moves onto the chooser beside it. And as the chooser has no label of its own, a screen
+// reader describes it by the grid column it fills.
+void TForm1::SetUpKeyboardAccess() {
+    const auto turnPage = [this](int step) {
+        const int pages = TabSheet->count();
+        TabSheet->setCurrentIndex((TabSheet->currentIndex() + step + pages) % pages);
+    };
+    auto* nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(nextPage, &QShortcut::activated, this, [turnPage] { turnPage(1); });
+    auto* previousPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(previousPage, &QShortcut::activated, this, [turnPage] { turnPage(-1); });
+
+    auto* toKinds = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Down), Edit2);
+    toKinds->setContext(Qt::WidgetShortcut);
+    connect(toKinds, &QShortcut::activated, this, [this] { ComboBox5->setFocus(Qt::ShortcutFocusReason); });
+    ComboBox5->setAccessibleDescription(StringGrid1->Cell(2, 0));
 }
 
 // Every signal reaches its handler here, each through the guard that hands its errors to the error display.

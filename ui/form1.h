@@ -80,6 +80,7 @@ private:
     void CreateChainPage();
     void SetUpChainGrid();
     void SetTabOrder();
+    void SetUpKeyboardAccess();
     void ConnectHandlers();
 
     // The kind exclusivity rule: a non-zero count of the fourth kind clears the other three, and back.

@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
-#include <QPixmap>
 #include <QStyledItemDelegate>
+#include <utility>
 
 namespace zelta::qt {
 
@@ -81,23 +83,42 @@ void TLabel::SetFontColor(const QColor& color) {
     setPalette(colours);
 }
 
-TImage::TImage(const QImage& picture, QWidget* parent) : QLabel(parent) {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setScaledContents(false);
-    setPixmap(QPixmap::fromImage(picture));
+TImage::TImage(std::function<QImage()> draw, QWidget* parent) : QWidget(parent), draw_(std::move(draw)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+const QImage& TImage::Picture() {
+    if (picture_.isNull() && draw_) {
+        picture_ = draw_();
+    }
+    return picture_;
+}
+
+void TImage::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.drawImage(0, 0, Picture());
 }
 
 TComboBox::TComboBox(const QStringList& items, QWidget* parent) : QComboBox(parent) {
     setEditable(false);
     addItems(items);
     setCurrentIndex(0);
-    view()->setItemDelegate(new FixedHeightDelegate(view()));
     // activated is the user's change only (mouse, arrow keys, typing an item's first characters).
     connect(this, &QComboBox::activated, this, [this](int) {
         if (OnChange) {
             OnChange();
         }
     });
+}
+
+// The list's popup is made only when it is first opened: five lists need not build theirs at start-up.
+void TComboBox::showPopup() {
+    if (!itemHeightSet_) {
+        view()->setItemDelegate(new FixedHeightDelegate(view()));
+        itemHeightSet_ = true;
+    }
+    QComboBox::showPopup();
 }
 
 TEdit::TEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent) {

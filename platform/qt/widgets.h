@@ -31,10 +31,20 @@ public:
     void SetFontColor(const QColor& color);
 };
 
-// A picture control: shows its bitmap unscaled from the top-left corner, clipped to the control.
-class TImage : public QLabel {
+// A picture control: shows its bitmap unscaled from the top-left corner, clipped to the control. The bitmap
+// is drawn when it is first needed, so a page that is never shown costs nothing, and kept as it was drawn
+// (a monochrome bitmap stays one bit a pixel).
+class TImage : public QWidget {
 public:
-    TImage(const QImage& picture, QWidget* parent);
+    TImage(std::function<QImage()> draw, QWidget* parent);
+    const QImage& Picture();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::function<QImage()> draw_;
+    QImage picture_;
 };
 
 // A pick-only drop-down list: its text is always one of its items. Only the user's changes are reported,
@@ -46,6 +56,11 @@ public:
     int ItemIndex() const { return currentIndex(); }
     void SetItemIndex(int index) { setCurrentIndex(index); }
     std::function<void()> OnChange;
+
+    void showPopup() override;
+
+private:
+    bool itemHeightSet_ = false;
 };
 
 // A single-line edit field whose typed characters pass through OnKeyPress first, which may discard one by

@@ -6,8 +6,10 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <tuple>
 
 #include "tests/support/gui_test.h"
+#include "ui/diagrams.h"
 #include "ui/form1.h"
 
 namespace zelta::ui {
@@ -129,12 +131,24 @@ TEST(TForm1Layout, PlacesEveryControlWhereTheWindowWasDesigned) {
     EXPECT_EQ(form.Button4->geometry(), QRect(384, 544, 97, 33));
 }
 
+TEST(TForm1Layout, PictureAreasShowTheirDiagramsUnscaledFromTheTopLeft) {
+    TForm1 form;
+    for (const auto& [image, page, diagram] :
+         {std::tuple{form.Image1, form.v1, StarDiagram()}, std::tuple{form.Image2, form.TabSheet2, ChainDiagram()}}) {
+        form.TabSheet->setCurrentWidget(page);
+        const QImage shown = image->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown, diagram.copy(0, 0, 545, 217).convertToFormat(QImage::Format_RGB32));
+    }
+}
+
 TEST(TForm1Layout, DropDownListsArePickOnlyWithItemsTwentyPixelsHigh) {
     TForm1 form;
-    for (const qt::TComboBox* box :
+    for (qt::TComboBox* box :
          {form.ComboBox1, form.ComboBox2, form.ComboBox3, form.ComboBox4, form.ComboBox5}) {
         EXPECT_FALSE(box->isEditable());
+        box->showPopup();
         EXPECT_EQ(box->view()->sizeHintForRow(0), 20);
+        box->hidePopup();
     }
 }
 

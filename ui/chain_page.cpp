@@ -2,6 +2,8 @@
 // can feed the chain.
 
 #include <QString>
+#include <array>
+#include <optional>
 
 #include "core/core.h"
 #include "platform/qt/message_boxes.h"
@@ -19,14 +21,31 @@ QString SegmentName(int segment) {
     return QStringLiteral("L%1=").arg(segment);
 }
 
-// The chain's inputs as the page holds them, converted on every request with the separators of the moment:
-// the first text that fails, in the order the calculation asks, is the one reported.
+// The chain's inputs as the page holds them, converted with the separators of the moment: the first text
+// that fails, in the order the calculation asks, is the one reported.
+//
+// Each text is converted once, when it is first asked for, and the value given again in later passes. The
+// calculation runs to its end before the next event is handled, so neither the texts nor the separators can
+// change meanwhile and every pass sees what a fresh conversion would give; but a length pasted at the field's
+// full 32 767 characters would otherwise be read again in each of up to 2 401 passes for each of 100 rows,
+// freezing the window for half a minute.
 class PageChainSource final : public ChainSource {
 public:
     explicit PageChainSource(const TForm1& form) : form_(form) {}
 
-    long double Resistance() override { return Convert(form_.Edit4->Text()); }
-    long double Length(int row) override { return Convert(form_.StringGrid1->Cell(1, row)); }
+    long double Resistance() override {
+        if (!resistance_) {
+            resistance_ = Convert(form_.Edit4->Text());
+        }
+        return *resistance_;
+    }
+    long double Length(int row) override {
+        std::optional<long double>& length = lengths_.at(static_cast<std::size_t>(row));
+        if (!length) {
+            length = Convert(form_.StringGrid1->Cell(1, row));
+        }
+        return *length;
+    }
     TSensorKind Kind(int row) override {
         const std::string name = qt::ToStdString(form_.StringGrid1->Cell(2, row));
         if (const auto kind = SensorKindByListName(name)) {
@@ -42,6 +61,8 @@ private:
     }
 
     const TForm1& form_;
+    std::optional<long double> resistance_;
+    std::array<std::optional<long double>, MaxChainRows + 1> lengths_{};  // by row, 1 to MaxChainRows
 };
 
 }  // namespace

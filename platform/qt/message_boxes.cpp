@@ -39,6 +39,13 @@ void RunErrorBox(const QString& caption, const QString& text) {
         // Long texts wrap at half the screen's width instead of widening the box past it.
         label->setWordWrap(true);
         label->setMaximumWidth(area.width() / 2);
+        // A pasted field of 32 767 characters can wrap into thousands of lines: the box would outgrow the
+        // screen and take its OK button off it. The text keeps to two thirds of the screen's height, and
+        // when it does not fit it is shown from its start rather than from its middle.
+        label->setMaximumHeight(area.height() * 2 / 3);
+        if (label->heightForWidth(label->maximumWidth()) > label->maximumHeight()) {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
     }
     box.exec();
 }

@@ -58,71 +58,7 @@ QString ConversionError(const QString& text) {
     return QStringLiteral("'") + text + QStringLiteral("' is not a valid floating point value.");
 }
 
-// What an error box looked like while it was up.
-struct Box {
-    bool shown = false;
-    bool closed = false;  // the chosen key or click closed it
-    QString caption;
-    QString text;
-    QStringList buttons;
-    QRect frame;     // the box on the screen, frame included
-    QRect okButton;  // in screen coordinates
-    QRect screen;    // the screen's available area
-    qint64 msUntilShown = -1;
-};
-
-// Runs action and inspects the first modal message box it opens, then closes it the given way. A box that
-// does not close that way is closed by force after two seconds, so a failing test never hangs.
-Box RunAndInspectBox(const std::function<void()>& action, Dismiss how) {
-    Box seen;
-    QElapsedTimer clock;
-    QElapsedTimer sinceShown;
-    QTimer poll;
-    poll.setInterval(2);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            return;
-        }
-        if (seen.shown) {
-            if (sinceShown.elapsed() > 2000) {
-                box->done(0);
-            }
-            return;
-        }
-        seen.shown = true;
-        seen.msUntilShown = clock.elapsed();
-        seen.caption = box->windowTitle();
-        seen.text = box->text();
-        for (QAbstractButton* button : box->buttons()) {
-            seen.buttons << button->text();
-        }
-        seen.frame = box->frameGeometry();
-        if (!box->buttons().isEmpty()) {
-            QAbstractButton* ok = box->buttons().first();
-            seen.okButton = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
-        }
-        seen.screen = box->screen()->availableGeometry();
-        sinceShown.start();
-        switch (how) {
-            case Dismiss::ClickOk:
-                QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
-                break;
-            case Dismiss::Enter:
-                QTest::keyClick(box, Qt::Key_Return);
-                break;
-            case Dismiss::Escape:
-                QTest::keyClick(box, Qt::Key_Escape);
-                break;
-        }
-        seen.closed = !box->isVisible();
-    });
-    poll.start();
-    clock.start();
-    action();
-    poll.stop();
-    return seen;
-}
+using Box = test::SeenBox;
 
 // Puts text on the clipboard, selects the field's whole text and picks "Paste" from the field's own context
 // menu with the mouse, as a user replaces a field's contents with something copied elsewhere.
@@ -212,7 +148,7 @@ protected:
     Box Click(QPushButton* button, Dismiss how = Dismiss::ClickOk) {
         QElapsedTimer clock;
         clock.start();
-        const Box box = RunAndInspectBox([button] { QTest::mouseClick(button, Qt::LeftButton); }, how);
+        const Box box = test::RunAndReadBox([button] { QTest::mouseClick(button, Qt::LeftButton); }, how);
         const qint64 took = box.shown ? box.msUntilShown : clock.elapsed();
         EXPECT_LT(took, kPromptMs) << "the click took " << took << " ms";
         return box;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -13,9 +14,10 @@ namespace zelta::test {
 
 SeenBox RunAndReadBox(const std::function<void()>& action, Dismiss how) {
     SeenBox seen;
+    QElapsedTimer clock;
     QElapsedTimer sinceShown;
     QTimer poll;
-    poll.setInterval(5);
+    poll.setInterval(2);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) {
@@ -23,17 +25,24 @@ SeenBox RunAndReadBox(const std::function<void()>& action, Dismiss how) {
         }
         if (!seen.shown) {
             seen.shown = true;
+            seen.msUntilShown = clock.elapsed();
             seen.caption = box->windowTitle();
             seen.text = box->text();
             seen.icon = box->icon();
             for (QAbstractButton* button : box->buttons()) {
                 seen.buttons << button->text();
             }
+            seen.frame = box->frameGeometry();
+            seen.screen = box->screen()->availableGeometry();
+            QAbstractButton* ok = box->buttons().isEmpty() ? nullptr : box->buttons().first();
+            if (ok) {
+                seen.okButton = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+            }
             sinceShown.start();
             switch (how) {
                 case Dismiss::ClickOk:
-                    if (!box->buttons().isEmpty()) {
-                        box->buttons().first()->click();
+                    if (ok) {
+                        QTest::mouseClick(ok, Qt::LeftButton);
                     }
                     break;
                 case Dismiss::Enter:
@@ -49,6 +58,7 @@ SeenBox RunAndReadBox(const std::function<void()>& action, Dismiss how) {
         }
     });
     poll.start();
+    clock.start();
     action();
     poll.stop();
     return seen;

@@ -3,6 +3,7 @@
 // dismissing the modal boxes a click opens.
 
 #include <QMessageBox>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -21,7 +22,11 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
-    bool closed = false;  // the dismissal closed it (not the fallback)
+    bool closed = false;       // the dismissal closed it (not the fallback)
+    QRect frame;               // the box on the screen, frame included
+    QRect okButton;            // in screen coordinates
+    QRect screen;              // the screen's available area
+    qint64 msUntilShown = -1;  // from the start of the action
 };
 
 // Runs action; reads the first modal message box it opens and closes it the given way. A box that does not

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "tests/support/gui_test.h"
+#include "tests/ui/designed_geometry.h"
 #include "ui/diagrams.h"
 #include "ui/form1.h"
 
@@ -92,16 +93,7 @@ TEST(TForm1Layout, PlacesEveryControlWhereTheWindowWasDesigned) {
     TForm1 form;
     EXPECT_EQ(form.pos(), QPoint(308, 116));
     EXPECT_EQ(form.TabSheet->geometry(), QRect(8, 8, 921, 801));
-    const std::pair<const QWidget*, QRect> fixed[] = {
-        {form.Image1, {121, 48, 545, 217}},       {form.ComboBox1, {280, 328, 57, 28}},
-        {form.ComboBox2, {281, 368, 57, 28}},     {form.ComboBox3, {281, 408, 57, 28}},
-        {form.ComboBox4, {281, 448, 57, 28}},     {form.Edit1, {281, 488, 57, 28}},
-        {form.Button1, {448, 480, 121, 41}},      {form.Image2, {121, 48, 545, 217}},
-        {form.Edit2, {128, 336, 57, 28}},         {form.ComboBox5, {240, 336, 105, 28}},
-        {form.Button2, {384, 336, 97, 33}},       {form.Button3, {384, 400, 97, 33}},
-        {form.Edit4, {256, 552, 49, 28}},         {form.Button4, {384, 544, 97, 33}},
-        {form.StringGrid1, {104, 392, 240, 108}},
-    };
+    const auto fixed = test::DesignedGeometry(form);
     for (const auto& [control, geometry] : fixed) {
         EXPECT_EQ(control->geometry(), geometry) << control->metaObject()->className();
         if (control != form.Image1 && control != form.Image2) {
@@ -133,8 +125,8 @@ TEST(TForm1Layout, PlacesEveryControlWhereTheWindowWasDesigned) {
 
 TEST(TForm1Layout, PictureAreasShowTheirDiagramsUnscaledFromTheTopLeft) {
     TForm1 form;
-    for (const auto& [image, page, diagram] :
-         {std::tuple{form.Image1, form.v1, StarDiagram()}, std::tuple{form.Image2, form.TabSheet2, ChainDiagram()}}) {
+    for (const auto& [image, page, diagram] : {std::tuple{form.Image1, form.v1, StarDiagram()},
+                                               std::tuple{form.Image2, form.TabSheet2, ChainDiagram()}}) {
         form.TabSheet->setCurrentWidget(page);
         const QImage shown = image->grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(shown, diagram.copy(0, 0, 545, 217).convertToFormat(QImage::Format_RGB32));

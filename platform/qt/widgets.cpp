@@ -132,20 +132,12 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const QChar typed = key;
     OnKeyPress(key);
     if (key.isNull()) {
-        event->accept();
+        event->accept();  // discarded: the field never sees it
         return;
     }
-    if (key == typed) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    // The filter put another character in the typed one's place.
-    QKeyEvent replaced(event->type(), 0, Qt::NoModifier, QString(key));
-    QLineEdit::keyPressEvent(&replaced);
-    event->setAccepted(replaced.isAccepted());
+    QLineEdit::keyPressEvent(event);
 }
 
 TStringGrid::TStringGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows - 1, columns, parent) {

@@ -44,6 +44,7 @@ int Run(int argc, char** argv, const std::function<void(ui::TForm1&)>& afterShow
         title = qt::ToQString(ApplicationTitle(qt::ToStdString(QCoreApplication::applicationFilePath())));
         InstallErrorDisplay(title);
 
+        QApplication::setFont(ui::BaseFont());
         ui::TForm1 form;
         if (afterShow) {
             afterShow(form);

@@ -35,25 +35,28 @@ QStringList KindItems() {
     return items;
 }
 
+// The controls take the page's font, which they inherit from the moment they are made: a font set on each
+// control afterwards would make every drop-down list build its popup at once, and lay each text out twice.
+QWidget* NewPage() {
+    auto* page = new QWidget();
+    page->setFont(qt::DesignFont(kControlFontHeight));
+    return page;
+}
+
 template <class Control>
 Control* Place(Control* control, int left, int top) {
-    control->setFont(qt::DesignFont(kControlFontHeight));
     control->move(left, top);
     return control;
 }
 
 template <class Control>
 Control* Place(Control* control, int left, int top, int width, int height) {
-    control->setFont(qt::DesignFont(kControlFontHeight));
     control->setGeometry(left, top, width, height);
     return control;
 }
 
 qt::TLabel* NewLabel(const QString& caption, QWidget* page, int left, int top) {
-    auto* label = new qt::TLabel(QString(), page);
-    Place(label, left, top);
-    label->SetCaption(caption);  // sized with its own font
-    return label;
+    return Place(new qt::TLabel(caption, page), left, top);
 }
 
 QString CountLabel(TSensorKind kind) {
@@ -62,11 +65,15 @@ QString CountLabel(TSensorKind kind) {
 
 }  // namespace
 
+QFont BaseFont() {
+    return qt::DesignFont(kBaseFontHeight);
+}
+
 TForm1::TForm1(QWidget* parent) : QWidget(parent), separators_(qt::ReadSystemSeparators()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZELTA-7_power"));
     setWindowIcon(AppIcon());
-    setFont(qt::DesignFont(kBaseFontHeight));
+    setFont(BaseFont());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
@@ -77,8 +84,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), separators_(qt::ReadSystemSep
 
     TabSheet = new QTabWidget(this);
     TabSheet->setGeometry(8, 8, 921, 801);
-    v1 = new QWidget();
-    TabSheet2 = new QWidget();
+    v1 = NewPage();
+    TabSheet2 = NewPage();
     TabSheet->addTab(v1, QStringLiteral("Вариант1"));
     TabSheet->addTab(TabSheet2, QStringLiteral("Вриант2"));
     TabSheet->setCurrentIndex(0);

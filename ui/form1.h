@@ -11,6 +11,11 @@ class QTabWidget;
 
 namespace zelta::ui {
 
+// The window's base font, in which its page tabs are written. The program makes it the application's font
+// before the window is built, so that its error boxes speak in the window's face, and no edit field lays out
+// its first, empty line in a desktop face the window never shows.
+QFont BaseFont();
+
 class TForm1 : public QWidget {
 public:
     explicit TForm1(QWidget* parent = nullptr);

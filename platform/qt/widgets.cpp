@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 #include <utility>
 
@@ -14,7 +16,6 @@ namespace zelta::qt {
 
 namespace {
 
-constexpr auto kDesignFamily = "MS Sans Serif";
 constexpr int kListItemHeight = 20;
 
 // Every row of a drop-down list is exactly as high as the window was designed with.
@@ -25,6 +26,23 @@ public:
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         size.setHeight(kListItemHeight);
         return size;
+    }
+};
+
+// The grid's header row. Qt measures header sections in bold, for the highlighted section; this header
+// never highlights, so it is measured as it is drawn, in its own font, and no bold face is loaded for it.
+class GridHeader : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override {
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.text = model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+        option.fontMetrics = fontMetrics();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
     }
 };
 
@@ -46,15 +64,11 @@ QChar TypedCharacter(const QKeyEvent& event) {
 }  // namespace
 
 QFont DesignFont(int pixelHeight) {
-    static const bool mapped = [] {
-        // Liberation Sans is close to the designed family's widths, so the longest result line still fits
-        // the page; DejaVu Sans, wider, is the fall-back.
-        QFont::insertSubstitutions(QString::fromLatin1(kDesignFamily),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        return true;
-    }();
-    (void)mapped;
-    QFont font(QString::fromLatin1(kDesignFamily));
+    // The designed family is not installed on this platform; the font names its stand-in directly, so
+    // that the font system never searches for the missing family (a search that costs more than drawing
+    // the whole window). Liberation Sans is close to the designed family's widths, so the longest result
+    // line still fits the page; where it is missing, the font system falls back to its sans-serif face.
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(pixelHeight);
     return font;
 }
@@ -140,7 +154,10 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-TStringGrid::TStringGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows - 1, columns, parent) {
+TStringGrid::TStringGrid(int columns, int rows, QWidget* parent) : QTableWidget(parent) {
+    setHorizontalHeader(new GridHeader(Qt::Horizontal, this));  // before there is a column to measure
+    setColumnCount(columns);
+    setRowCount(rows - 1);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);

@@ -14,8 +14,8 @@
 
 namespace zelta::qt {
 
-// A font of the family the window was designed with, at a character height in pixels (96 dpi). The family is
-// mapped to one installed here that has the Cyrillic glyphs.
+// The font the window was designed with ("MS Sans Serif"), at a character height in pixels (96 dpi), in the
+// installed family that stands in for it and has the Cyrillic glyphs.
 QFont DesignFont(int pixelHeight);
 
 // The system's colour for text in windows.

@@ -49,14 +49,17 @@ TEST(ErrorText, AppendsAFullStopAfterALetterOrDigitOnly) {
 
 TEST(Run, ReturnsZeroWhenTheWindowIsClosedAndLeavesNumbersToOurCode) {
     bool shown = false;
+    bool inBaseFont = false;
     std::string numeric;
     const int code = RunProgram([&](ui::TForm1& form) {
         shown = form.isVisible();
+        inBaseFont = QApplication::font() == ui::BaseFont() && form.font() == ui::BaseFont();
         numeric = std::setlocale(LC_NUMERIC, nullptr);
         QTimer::singleShot(0, &form, &QWidget::close);
     });
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(shown);
+    EXPECT_TRUE(inBaseFont);  // the error boxes are written as the window is
     EXPECT_EQ(numeric, "C");
 }
 

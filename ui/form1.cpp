@@ -100,7 +100,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), separators_(qt::ReadSystemSep
 }
 
 void TForm1::CreateStarPage() {
-    Image1 = new qt::TImage(StarDiagram, v1);
+    Image1 = new qt::TImage(StoredStarDiagram, v1);
     Image1->setGeometry(121, 48, 545, 217);
     Label1 = NewLabel(CountLabel(TSensorKind::skLir), v1, 80, 328);
     Label2 = NewLabel(CountLabel(TSensorKind::skLif), v1, 80, 368);
@@ -124,7 +124,7 @@ void TForm1::CreateStarPage() {
 }
 
 void TForm1::CreateChainPage() {
-    Image2 = new qt::TImage(ChainDiagram, TabSheet2);
+    Image2 = new qt::TImage(StoredChainDiagram, TabSheet2);
     Image2->setGeometry(121, 48, 545, 217);
     Label8 = NewLabel(QStringLiteral("L1="), TabSheet2, 88, 336);
     Edit2 = Place(new qt::TEdit(QString(), TabSheet2), 128, 336, 57, 28);

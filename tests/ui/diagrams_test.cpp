@@ -10,10 +10,12 @@
 #include <QPixmap>
 #include <QRect>
 
+#include <cstring>
 #include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "ui/app_icon.h"
 #include "ui/diagrams.h"
@@ -166,6 +168,18 @@ TEST_P(DiagramTest, FirstCableIsFivePixelsThick) {
         ASSERT_TRUE(AllInk(image, QRect(x, kCableTop, 1, kCableBottom - kCableTop + 1))) << "x " << x;
         ASSERT_FALSE(IsInk(image, x, kCableTop - 1)) << Where(x, kCableTop - 1);
         ASSERT_FALSE(IsInk(image, x, kCableBottom + 1)) << Where(x, kCableBottom + 1);
+    }
+}
+
+// The window shows the bitmaps rendered during the build; they must be what the drawing code draws today,
+// colour table and padding bits included, or a changed drawing would never reach the window.
+TEST(StoredDiagrams, AreExactlyWhatTheDrawingCodeDraws) {
+    for (const auto& [stored, drawn] : {std::pair{StoredStarDiagram(), StarDiagram()},
+                                        std::pair{StoredChainDiagram(), ChainDiagram()}}) {
+        ASSERT_EQ(stored.format(), drawn.format());
+        EXPECT_EQ(stored.colorTable(), drawn.colorTable());
+        ASSERT_EQ(stored.sizeInBytes(), drawn.sizeInBytes());
+        EXPECT_EQ(std::memcmp(stored.constBits(), drawn.constBits(), drawn.sizeInBytes()), 0);
     }
 }
 

@@ -46,6 +46,48 @@ protected:
     }
 };
 
+bool IsMonochrome(const QImage& image) {
+    return (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB) &&
+           image.colorCount() == 2;
+}
+
+// One row of a one-bit picture, whole bytes from firstByte to lastByte, as 32-bit pixels.
+template <bool MostSignificantFirst>
+void ExpandRow(const uchar* bits, int firstByte, int lastByte, const QRgb (&colours)[2], QRgb* out) {
+    for (int byte = firstByte; byte <= lastByte; ++byte, out += 8) {
+        const unsigned value = bits[byte];
+        for (int bit = 0; bit < 8; ++bit) {
+            out[bit] = colours[(value >> (MostSignificantFirst ? 7 - bit : bit)) & 1];
+        }
+    }
+}
+
+// Paints the part of a one-bit picture inside area, one 32-bit pixel per bit, a band of rows at a time. The
+// painter would convert the whole bitmap on every paint through its generic path, into a fresh buffer as
+// large as the picture; a two-colour lookup into one small band is far cheaper.
+void PaintMonochrome(QPainter& painter, const QImage& picture, const QRect& area) {
+    constexpr int kBandRows = 16;
+    const QRgb colours[2] = {qPremultiply(picture.color(0)), qPremultiply(picture.color(1))};
+    const bool opaque = qAlpha(colours[0]) == 255 && qAlpha(colours[1]) == 255;
+    const int firstByte = area.left() / 8;
+    const int lastByte = area.right() / 8;
+    const int skipped = area.left() - firstByte * 8;  // pixels of the first byte left of the area
+    QImage band((lastByte - firstByte + 1) * 8, qMin(kBandRows, area.height()),
+                opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    for (int top = area.top(); top <= area.bottom(); top += band.height()) {
+        const int rows = qMin(band.height(), area.bottom() + 1 - top);
+        for (int row = 0; row < rows; ++row) {
+            auto* out = reinterpret_cast<QRgb*>(band.scanLine(row));
+            if (picture.format() == QImage::Format_Mono) {
+                ExpandRow<true>(picture.constScanLine(top + row), firstByte, lastByte, colours, out);
+            } else {
+                ExpandRow<false>(picture.constScanLine(top + row), firstByte, lastByte, colours, out);
+            }
+        }
+        painter.drawImage(QPoint(area.left(), top), band, QRect(skipped, 0, area.width(), rows));
+    }
+}
+
 // The character a key press types, or null when it types none.
 QChar TypedCharacter(const QKeyEvent& event) {
     const auto modifiers = event.modifiers();
@@ -109,9 +151,15 @@ const QImage& TImage::Picture() {
 }
 
 void TImage::paintEvent(QPaintEvent* event) {
+    const QImage& picture = Picture();
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.drawImage(0, 0, Picture());
+    const QRect area = event->rect() & picture.rect();
+    if (IsMonochrome(picture) && !area.isEmpty()) {
+        PaintMonochrome(painter, picture, area);
+    } else {
+        painter.drawImage(0, 0, picture);
+    }
 }
 
 TComboBox::TComboBox(const QStringList& items, QWidget* parent) : QComboBox(parent) {

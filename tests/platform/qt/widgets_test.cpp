@@ -41,6 +41,28 @@ TEST(TLabel, SizesItselfToItsText) {
     EXPECT_EQ(label.size(), label.sizeHint());
 }
 
+// A one-bit picture shows its own two colours pixel for pixel, in either bit order, whatever part of the
+// control is painted: the whole of it, or a part that starts and ends inside a byte of the bitmap.
+TEST(TImage, ShowsAOneBitPictureExactlyInBothBitOrders) {
+    for (const QImage::Format format : {QImage::Format_Mono, QImage::Format_MonoLSB}) {
+        QImage picture(45, 21, format);
+        picture.setColorTable({qRgb(200, 30, 40), qRgb(10, 20, 250)});
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                picture.setPixel(x, y, (x * 7 + y * 3 + x * y) % 5 < 2 ? 1 : 0);
+            }
+        }
+        TImage image([picture] { return picture; }, nullptr);
+        image.resize(picture.size());
+        for (const QRect& area : {picture.rect(), QRect(3, 5, 20, 7), QRect(9, 0, 1, 21)}) {
+            const QImage shown = image.grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+            EXPECT_EQ(shown, picture.copy(area).convertToFormat(QImage::Format_RGB32))
+                << "format " << format << ", area " << area.x() << ',' << area.y() << ' ' << area.width()
+                << 'x' << area.height();
+        }
+    }
+}
+
 TEST(TStringGrid, AddressesTheHeaderAsRowZero) {
     TStringGrid grid(3, 4, nullptr);
     EXPECT_EQ(grid.RowCount(), 4);

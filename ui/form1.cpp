@@ -82,7 +82,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), separators_(qt::ReadSystemSep
     move(308, 116);
     resize(929, 815);
 
-    TabSheet = new QTabWidget(this);
+    TabSheet = new qt::TPageControl(this);
     TabSheet->setGeometry(8, 8, 921, 801);
     v1 = NewPage();
     TabSheet2 = NewPage();

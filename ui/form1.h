@@ -21,7 +21,7 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     // The page control and its pages.
-    QTabWidget* TabSheet;
+    qt::TPageControl* TabSheet;
     QWidget* v1;
     QWidget* TabSheet2;
 

@@ -9,7 +9,9 @@
 #include <QPalette>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QStyleOptionTabWidgetFrame>
 #include <QStyledItemDelegate>
+#include <QtMath>
 #include <utility>
 
 namespace zelta::qt {
@@ -159,6 +161,25 @@ void TImage::paintEvent(QPaintEvent* event) {
         PaintMonochrome(painter, picture, area);
     } else {
         painter.drawImage(0, 0, picture);
+    }
+}
+
+void TPageControl::paintEvent(QPaintEvent* event) {
+    if (documentMode()) {
+        QTabWidget::paintEvent(event);
+        return;
+    }
+    // A band's two vertical edges stay under the 96 device rows of spans from which the engine shares a
+    // blend out.
+    const int bandRows = qMax(1, qFloor(40 / devicePixelRatioF()));
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    option.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, this);
+    QPainter painter(this);
+    const QRect dirty = event->rect() & option.rect;
+    for (int top = dirty.top(); top <= dirty.bottom(); top += bandRows) {
+        painter.setClipRegion(event->region() & QRect(dirty.left(), top, dirty.width(), bandRows));
+        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <functional>
 
@@ -45,6 +46,17 @@ protected:
 private:
     std::function<QImage()> draw_;
     QImage picture_;
+};
+
+// A page control. Its pane is painted as the style paints it, but in bands of rows: in one piece, the
+// pane's long vertical edges reach the raster engine as hundreds of spans, which it hands out to worker
+// threads, and starting and waiting for those took longer than painting the rest of the window.
+class TPageControl : public QTabWidget {
+public:
+    using QTabWidget::QTabWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A pick-only drop-down list: its text is always one of its items. Only the user's changes are reported,

@@ -63,6 +63,24 @@ TEST(TImage, ShowsAOneBitPictureExactlyInBothBitOrders) {
     }
 }
 
+// Painted in bands, the page control still looks exactly as the style paints a page control, whatever part
+// of it is repainted.
+TEST(TPageControl, LooksExactlyAsThePlainPageControl) {
+    QTabWidget plain;
+    TPageControl banded;
+    for (QTabWidget* pages : {&plain, static_cast<QTabWidget*>(&banded)}) {
+        pages->resize(421, 301);
+        pages->addTab(new QWidget(), QStringLiteral("Вариант1"));
+        pages->addTab(new QWidget(), QStringLiteral("Вриант2"));
+        pages->show();  // the style lays the pane out once the control is shown
+    }
+    QApplication::processEvents();
+    for (const QRect& area : {QRect(0, 0, 421, 301), QRect(3, 50, 200, 97), QRect(400, 0, 21, 301)}) {
+        EXPECT_EQ(banded.grab(area).toImage(), plain.grab(area).toImage())
+            << area.x() << ',' << area.y() << ' ' << area.width() << 'x' << area.height();
+    }
+}
+
 TEST(TStringGrid, AddressesTheHeaderAsRowZero) {
     TStringGrid grid(3, 4, nullptr);
     EXPECT_EQ(grid.RowCount(), 4);

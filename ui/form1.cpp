@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTabWidget>
 
 #include "core/core.h"
 #include "platform/qt/application.h"

@@ -7,7 +7,6 @@
 #include "platform/qt/widgets.h"
 
 class QPushButton;
-class QTabWidget;
 
 namespace zelta::ui {
 
